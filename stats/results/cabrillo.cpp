@@ -1,0 +1,156 @@
+// The log is assembled in memory and written to a temporary file beside the
+// old log, which it replaces only when every byte has been written: a full
+// disk or a crash midway leaves the previous log as it was.
+
+#include "stats/results/cabrillo.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "stats/core/ole_date.h"
+#include "stats/core/os.h"
+
+namespace stats {
+namespace {
+
+// The header rows between the first line and the insert file, as data.
+enum class RowValue { kField, kClaimedScore, kFixed };
+
+struct HeaderRow {
+  const char* tag;
+  RowValue value;
+  std::string LogHeader::*field;
+};
+
+const HeaderRow kHeaderRows[] = {
+    {"CALLSIGN: ", RowValue::kField, &LogHeader::call_sign},
+    {"CATEGORY: ", RowValue::kField, &LogHeader::category},
+    {"CLAIMED-SCORE: ", RowValue::kClaimedScore, nullptr},
+    {"CLUB: ", RowValue::kField, &LogHeader::club},
+    {"CONTEST: ZELMAR TEST", RowValue::kFixed, nullptr},
+    {"CREATED-BY: MixW ", RowValue::kFixed, nullptr},
+    {"NAME: ", RowValue::kField, &LogHeader::name},
+    {"ADDRESS: ", RowValue::kField, &LogHeader::address},
+    {"OPERATORS: ", RowValue::kField, &LogHeader::operators},
+    {"EMAIL: ", RowValue::kField, &LogHeader::email},
+    {"SOAPBOX: ", RowValue::kField, &LogHeader::soap_box},
+};
+
+std::string DateTimeField(const COleDateTime& time) {
+  const std::optional<CalendarTime> t = ToCalendar(time);
+  if (!t) return std::string();
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d%02d", t->year, t->month,
+                t->day, t->hour, t->minute);
+  return text;
+}
+
+// Appends `text` padded with blanks on the right to at least `width`.
+void AppendLeft(std::string& line, std::string_view text, size_t width) {
+  line.append(text);
+  if (text.size() < width) line.append(width - text.size(), ' ');
+}
+
+// Appends `text` padded with blanks on the left to at least `width`.
+void AppendRight(std::string& line, std::string_view text, size_t width) {
+  if (text.size() < width) line.append(width - text.size(), ' ');
+  line.append(text);
+}
+
+std::string ReadInsertFile() {
+  std::string bytes;
+  std::FILE* file = os::OpenFile(kCabrilloInsertFile, "rb");
+  if (file == nullptr) {
+    // Leave an empty file for the user to fill; never truncate one.
+    file = os::OpenFile(kCabrilloInsertFile, "ab");
+    if (file != nullptr) std::fclose(file);
+    return bytes;
+  }
+  char chunk[4096];
+  size_t n;
+  while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+    bytes.append(chunk, n);
+    if (n < sizeof chunk) break;
+  }
+  std::fclose(file);
+  return bytes;
+}
+
+bool WriteWhole(const std::string& path, const std::string& bytes) {
+  const std::string temporary = path + ".tmp";
+  std::FILE* file = os::OpenFile(temporary, "wb");
+  if (file == nullptr) return false;
+  const bool written =
+      std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  const bool closed = std::fclose(file) == 0;
+  if (written && closed && os::MoveOver(temporary, path)) return true;
+  os::RemoveFile(temporary);
+  return false;
+}
+
+}  // namespace
+
+const char* CabrilloMode(std::string_view mode) {
+  if (mode == "CW") return "CW";
+  if (mode == "RTTY") return "RY";
+  if (mode == "SSB") return "PH";
+  return "??";
+}
+
+void AddCabrilloLine(LogHeader& header, std::string_view worked_call,
+                     int32_t frequency_khz, std::string_view cabrillo_mode,
+                     const COleDateTime& time, std::string_view rst_sent,
+                     std::string_view exchange_sent,
+                     std::string_view rst_received,
+                     std::string_view exchange_received) {
+  std::string line = "QSO: ";
+  AppendRight(line, std::to_string(frequency_khz), 5);
+  line.push_back(' ');
+  AppendRight(line, cabrillo_mode, 2);
+  line.push_back(' ');
+  line.append(DateTimeField(time)).push_back(' ');
+  AppendLeft(line, header.call_sign, 13);
+  line.push_back(' ');
+  AppendLeft(line, rst_sent, 3);
+  line.push_back(' ');
+  AppendLeft(line, exchange_sent, 6);
+  line.push_back(' ');
+  AppendLeft(line, worked_call, 13);
+  line.push_back(' ');
+  AppendLeft(line, rst_received, 3);
+  line.push_back(' ');
+  line.append(exchange_received).append("\r\n");
+  header.qso_lines.Append(line);
+}
+
+std::string WriteCabrilloLog(const LogHeader& header, int32_t claimed_score) {
+  const std::string file_name = header.file_stem + ".cbr";
+  std::string log = "START-OF-LOG: 2.0\r\n";
+  for (const HeaderRow& row : kHeaderRows) {
+    log.append(row.tag);
+    if (row.value == RowValue::kField) log.append(header.*row.field);
+    if (row.value == RowValue::kClaimedScore) {
+      log.append(std::to_string(claimed_score));
+    }
+    log.append("\r\n");
+  }
+  log.append(ReadInsertFile());
+  log.append(header.qso_lines.joined());
+  log.append("END-OF-LOG:\r\n");
+  WriteWhole(file_name, log);
+  return "File produced: " + file_name;
+}
+
+std::string ExportCabrilloLog(LogHeader& header, const QsoStore& store,
+                              int32_t claimed_score) {
+  header.qso_lines.Clear();
+  for (size_t i = 0, n = store.size(); i < n; ++i) {
+    const QsoView q = store.View(i);
+    AddCabrilloLine(header, q.call, q.frequency_khz, CabrilloMode(q.mode),
+                    q.time, q.rst_sent, q.exchange_sent, q.rst_received,
+                    q.exchange_received);
+  }
+  return WriteCabrilloLog(header, claimed_score);
+}
+
+}  // namespace stats

@@ -1,0 +1,17 @@
+# The twelve exports under their C++ names on Linux (the prototypes of
+# stats_decorated.h, in the Itanium scheme), each an alias of the plain
+# export of the same function.
+set(STATS_LINUX_CXX_NAMES
+  _Z8AddData0PKcS0_P12COleDateTimeS2_S2_S2_jjS0_S0_S0_S0_S0_S0_S0_S0_S0_S0_S0_S0_S0_S0_S0_iiiddS0_S0_S0_S0_S0_=AddData0
+  _Z11RemoveData0PKcS0_P12COleDateTimeS2_S2_S2_jjS0_S0_S0_S0_S0_S0_S0_S0_S0_S0_S0_S0_S0_S0_S0_iiiddS0_S0_S0_S0_S0_=RemoveData0
+  _Z14CheckCallFunc0PKcjjS0_S0_S0_S0_S0_S0_S0_S0_S0_S0_S0_iiiddS0_S0_S0_S0_S0_S0_S0_PcS1_=CheckCall0
+  _Z18StatsIsValidExchg0PKcS0_S0_S0_iii=IsValidExchg0
+  _Z19StatsGetExchgCount0PKcS0_S0_=GetExchgCount0
+  _Z16GetSerialFormat0PKcS0_S0_S0_S0_S0_S0_S0_S0_S0_iiiddS0_S0_S0_=GetSerialFormat0
+  _Z23GetAllowedSerialFields0v=GetAllowedSerialFields0
+  _Z10GetResult0Pi=GetResult0
+  _Z11ResetStats0PKciS0_P12COleDateTimeS2_S0_S0_S0_S0_S0_S0_S0_S0_S0_S0_iiiddS0_S0_S0_=ResetStats0
+  _Z15GetNumberOfSetsv=GetNumberOfSets
+  _Z10GetSetNamei=GetSetName
+  _Z9SetupSet0v=SetupSet0
+)
