@@ -4,20 +4,11 @@
 
 #include "tools/adif_mapping.h"
 
-#include <cctype>
-
 #include "stats/core/ole_date.h"
+#include "tools/ascii_case.h"
 
 namespace zelmar {
 namespace {
-
-std::string Upper(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  }
-  return out;
-}
 
 bool AllDigits(std::string_view text) {
   if (text.empty()) return false;

@@ -4,18 +4,10 @@
 
 #include "tools/adif_reader.h"
 
-#include <cctype>
+#include "tools/ascii_case.h"
 
 namespace zelmar {
 namespace {
-
-std::string Upper(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  }
-  return out;
-}
 
 struct Tag {
   std::string name;  // upper case
