@@ -3,7 +3,6 @@
 // and the roll-over to the next day must agree.
 
 #include <gtest/gtest.h>
-#include <oleauto.h>
 #include <windows.h>
 
 #include <random>
