@@ -88,7 +88,7 @@ TEST_F(StatsDllTest, RuleSetMessageBoxShowsAndCloses) {
   // Find the box by its text, close it with its OK button.
   std::string text;
   HWND box = nullptr;
-  for (int tries = 0; tries < 200 && box == nullptr; ++tries) {
+  for (int tries = 0; tries < 1200 && box == nullptr; ++tries) {  // 60 s
     Sleep(50);
     EnumWindows(
         [](HWND window, LPARAM found) -> BOOL {
@@ -102,7 +102,10 @@ TEST_F(StatsDllTest, RuleSetMessageBoxShowsAndCloses) {
         },
         reinterpret_cast<LPARAM>(&box));
   }
-  ASSERT_NE(box, nullptr) << "no message box appeared";
+  if (box == nullptr) {
+    host.detach();  // a first start of Wine can be slow; never hang or abort
+    FAIL() << "no message box appeared";
+  }
   EnumChildWindows(
       box,
       [](HWND child, LPARAM out) -> BOOL {
