@@ -89,11 +89,10 @@ std::string AlignColumns(const std::vector<std::string>& lines) {
     }
     std::string line;
     for (size_t i = 0; i < rows[r].size(); ++i) {
-      const std::string& cell = rows[r][i];
-      const std::string pad(widths[i] - cell.size() + (i ? 2 : 0), ' ');
       // The first column (band names) to the left, the counts to the right.
-      line += i == 0 ? cell + std::string(widths[0] - cell.size(), ' ')
-                     : pad + cell;
+      const std::string& cell = rows[r][i];
+      const std::string pad(widths[i] - cell.size(), ' ');
+      line += i == 0 ? cell + pad : "  " + pad + cell;
     }
     while (!line.empty() && line.back() == ' ') line.pop_back();
     out += line + "\n";

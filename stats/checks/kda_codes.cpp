@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "stats/core/text.h"
+
 namespace stats {
 namespace {
 
@@ -35,11 +37,6 @@ static_assert(TotalCodes() == kKdaCodeCount, "the table holds 205 codes");
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' ||
-         c == '\r';
-}
-
 }  // namespace
 
 std::string KdaCodeAt(int index) {
@@ -61,15 +58,9 @@ int IsKdaCode(std::string_view text) {
 }
 
 std::string NormaliseExchange(std::string_view exchange) {
-  std::string out(exchange);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  size_t begin = 0;
-  while (begin < out.size() && IsBlank(out[begin])) ++begin;
-  size_t end = out.size();
-  while (end > begin && IsBlank(out[end - 1])) --end;
-  return out.substr(begin, end - begin);
+  std::string out(TrimBlanks(exchange));
+  for (char& c : out) c = AsciiUpper(c);
+  return out;
 }
 
 }  // namespace stats

@@ -81,9 +81,7 @@ int AddQso(ContestState& state, const QsoInput& qso) {
   record.frequency_khz = static_cast<int32_t>(frequency_khz);
   record.time = qso.time;
   record.kda_key = normalised + record.mode + HourChars(time_text);
-  if (state.store.FindEqual(record) == QsoStore::npos) {
-    state.store.Append(record);
-  }
+  state.store.AppendIfNew(record);
   return 1;
 }
 

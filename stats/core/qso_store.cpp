@@ -97,6 +97,11 @@ QsoRecord QsoStore::At(size_t index) const {
 }
 
 size_t QsoStore::FindEqual(const QsoRecord& record) const {
+  return FindEqualPacked(record, PackTexts(record));
+}
+
+size_t QsoStore::FindEqualPacked(const QsoRecord& record,
+                                 const std::string& packed) const {
   const uint32_t band = bands_.Find(record.band);
   const uint32_t mode = modes_.Find(record.mode);
   const uint32_t key = keys_.Find(record.kda_key);
@@ -104,7 +109,6 @@ size_t QsoStore::FindEqual(const QsoRecord& record) const {
       key == StringPool::kNone) {
     return npos;
   }
-  const std::string packed = PackTexts(record);
   const uint32_t print =
       RecordPrint(packed, record.frequency_khz, record.time, band, mode, key);
   const uint32_t* prints = record_prints_.data();
@@ -142,7 +146,18 @@ size_t QsoStore::FindMatch(std::string_view call, std::string_view band,
 }
 
 void QsoStore::Append(const QsoRecord& record) {
+  AppendPacked(record, PackTexts(record));
+}
+
+bool QsoStore::AppendIfNew(const QsoRecord& record) {
   const std::string packed = PackTexts(record);
+  if (FindEqualPacked(record, packed) != npos) return false;
+  AppendPacked(record, packed);
+  return true;
+}
+
+void QsoStore::AppendPacked(const QsoRecord& record,
+                            const std::string& packed) {
   Slot slot;
   slot.time = record.time;
   slot.frequency_khz = record.frequency_khz;

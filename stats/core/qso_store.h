@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -56,6 +57,9 @@ class QsoStore {
                    std::string_view mode, size_t from = 0) const;
 
   void Append(const QsoRecord& record);
+  // Appends `record` unless an equal record is stored; returns true when it
+  // was appended.
+  bool AppendIfNew(const QsoRecord& record);
   // Requires: index < size(). Later records move down one place.
   void RemoveAt(size_t index);
   // Removes every record and releases their storage.
@@ -82,6 +86,10 @@ class QsoStore {
   };
 
   TallyEntry TallyOf(const Slot& slot) const;
+  // `packed` is PackTexts(record), made once per call by the callers.
+  size_t FindEqualPacked(const QsoRecord& record,
+                         const std::string& packed) const;
+  void AppendPacked(const QsoRecord& record, const std::string& packed);
 
   StringPool bands_;
   StringPool modes_;

@@ -1,6 +1,6 @@
-// The log is assembled in memory and written to a temporary file beside the
-// old log, which it replaces only when every byte has been written: a full
-// disk or a crash midway leaves the previous log as it was.
+// The log is assembled in memory and replaces the old one only once it has
+// been written whole: a full disk or a crash midway leaves the previous log
+// as it was.
 
 #include "stats/results/cabrillo.h"
 
@@ -9,6 +9,7 @@
 
 #include "stats/core/ole_date.h"
 #include "stats/core/os.h"
+#include "stats/core/whole_file.h"
 
 namespace stats {
 namespace {
@@ -59,33 +60,13 @@ void AppendRight(std::string& line, std::string_view text, size_t width) {
 
 std::string ReadInsertFile() {
   std::string bytes;
-  std::FILE* file = os::OpenFile(kCabrilloInsertFile, "rb");
-  if (file == nullptr) {
+  if (!ReadWholeFile(kCabrilloInsertFile, &bytes)) {
     // Leave an empty file for the user to fill; never truncate one.
-    file = os::OpenFile(kCabrilloInsertFile, "ab");
-    if (file != nullptr) std::fclose(file);
-    return bytes;
+    if (std::FILE* file = os::OpenFile(kCabrilloInsertFile, "ab")) {
+      std::fclose(file);
+    }
   }
-  char chunk[4096];
-  size_t n;
-  while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
-    bytes.append(chunk, n);
-    if (n < sizeof chunk) break;
-  }
-  std::fclose(file);
   return bytes;
-}
-
-bool WriteWhole(const std::string& path, const std::string& bytes) {
-  const std::string temporary = path + ".tmp";
-  std::FILE* file = os::OpenFile(temporary, "wb");
-  if (file == nullptr) return false;
-  const bool written =
-      std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  const bool closed = std::fclose(file) == 0;
-  if (written && closed && os::MoveOver(temporary, path)) return true;
-  os::RemoveFile(temporary);
-  return false;
 }
 
 }  // namespace
@@ -137,7 +118,7 @@ std::string WriteCabrilloLog(const LogHeader& header, int32_t claimed_score) {
   log.append(ReadInsertFile());
   log.append(header.qso_lines.joined());
   log.append("END-OF-LOG:\r\n");
-  WriteWhole(file_name, log);
+  ReplaceWholeFile(file_name, log);
   return "File produced: " + file_name;
 }
 

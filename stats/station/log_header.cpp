@@ -5,16 +5,12 @@
 
 #include "stats/station/log_header.h"
 
+#include "stats/core/text.h"
 #include "stats/station/private_profile.h"
 #include "stats/station/station_dialog.h"
 
 namespace stats {
 namespace {
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' ||
-         c == '\r';
-}
 
 std::string Read(const char* key, const char* fallback = "") {
   return ReadIniValue(kSettingsSection, key, fallback, kSettingsFile);
@@ -54,13 +50,10 @@ std::string ReplaceAll(std::string_view text, std::string_view pattern,
 }
 
 std::string FileStemOf(std::string_view call_sign) {
-  std::string stem = ReplaceAll(ReplaceAll(call_sign, "/", "_"), "\\", "_");
-  size_t begin = 0;
-  size_t end = stem.size();
-  while (begin < end && IsBlank(stem[begin])) ++begin;
-  while (end > begin && IsBlank(stem[end - 1])) --end;
-  stem = stem.substr(begin, end - begin);
-  return stem.empty() ? "LUMKA" : stem;
+  const std::string replaced =
+      ReplaceAll(ReplaceAll(call_sign, "/", "_"), "\\", "_");
+  const std::string_view stem = TrimBlanks(replaced);
+  return stem.empty() ? "LUMKA" : std::string(stem);
 }
 
 int SetupStation(LogHeader& header, std::string_view call_sign) {

@@ -5,12 +5,13 @@
 // to a temporary file that is then renamed into place, so a crash or a full
 // disk never leaves a half-written settings file behind.
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <string_view>
 #include <vector>
 
+#include "stats/core/os.h"
+#include "stats/core/text.h"
+#include "stats/core/whole_file.h"
 #include "stats/station/private_profile.h"
 
 namespace stats {
@@ -28,43 +29,14 @@ struct Section {
   std::vector<Key> keys;
 };
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' ||
-         c == '\r';
-}
-
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-  return s;
-}
-
 bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 32);
-    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 32);
-    if (x != y) return false;
-  }
-  return true;
+  return a.size() == b.size() && StartsWithIgnoringCase(a, b);
 }
 
-std::string NativePath(const char* file) {
-  std::string path(file);
-  for (char& c : path) {
-    if (c == '\\') c = '/';
-  }
-  return path;
-}
-
-bool ReadWhole(const std::string& path, std::string* text) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
+// An existing file may be replaced only where it may be written itself.
+bool MayWrite(const char* file) {
+  std::FILE* f = os::OpenFile(file, "r+b");
   if (f == nullptr) return false;
-  char chunk[65536];
-  size_t n;
-  while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
-    text->append(chunk, n);
   std::fclose(f);
   return true;
 }
@@ -75,7 +47,7 @@ std::vector<Section> Parse(std::string_view text) {
     const size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
     text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    line = Trim(line);
+    line = TrimBlanks(line);
     if (line.empty()) continue;
     if (line.front() == '[') {
       const size_t close = line.find(']');
@@ -88,8 +60,9 @@ std::vector<Section> Parse(std::string_view text) {
     const size_t equals = line.find('=');
     Key key;
     key.has_value = equals != std::string_view::npos;
-    key.name = std::string(Trim(line.substr(0, equals)));
-    if (key.has_value) key.value = std::string(Trim(line.substr(equals + 1)));
+    key.name = std::string(TrimBlanks(line.substr(0, equals)));
+    if (key.has_value)
+      key.value = std::string(TrimBlanks(line.substr(equals + 1)));
     sections.back().keys.push_back(std::move(key));
   }
   return sections;
@@ -139,7 +112,7 @@ std::string ReadIniValue(const char* section, const char* key,
                          const char* fallback, const char* file) {
   const size_t room = kProfileBufferSize - 1;
   std::string text;
-  if (ReadWhole(NativePath(file), &text)) {
+  if (ReadWholeFile(file, &text)) {
     std::vector<Section> sections = Parse(text);
     if (Section* s = FindSection(sections, section)) {
       if (Key* k = FindKey(*s, key)) return Unquote(k->value, room);
@@ -152,10 +125,8 @@ std::string ReadIniValue(const char* section, const char* key,
 
 bool WriteIniValue(const char* section, const char* key, const char* value,
                    const char* file) {
-  const std::string path = NativePath(file);
   std::string text;
-  const bool exists = ReadWhole(path, &text);
-  if (exists && access(path.c_str(), W_OK) != 0) return false;
+  if (ReadWholeFile(file, &text) && !MayWrite(file)) return false;
 
   std::string_view new_value(value);
   while (!new_value.empty() && IsBlank(new_value.front())) {
@@ -175,19 +146,7 @@ bool WriteIniValue(const char* section, const char* key, const char* value,
     s->keys.push_back(Key{key, std::string(new_value), true});
   }
 
-  const std::string rendered = Render(sections);
-  const std::string temporary = path + ".tmp";
-  std::FILE* f = std::fopen(temporary.c_str(), "wb");
-  if (f == nullptr) return false;
-  const bool written =
-      std::fwrite(rendered.data(), 1, rendered.size(), f) == rendered.size();
-  const bool closed = std::fclose(f) == 0;
-  if (!written || !closed ||
-      std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
+  return ReplaceWholeFile(file, Render(sections));
 }
 
 }  // namespace stats

@@ -2,21 +2,14 @@
 
 #include "stats/station/station_dialog.h"
 
+#include "stats/core/text.h"
+
 namespace stats {
 
 int FindCategory(const std::string& text) {
   if (text.empty()) return -1;
-  auto fold = [](char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
-  };
   for (int i = 0; i < kCategoryCount; ++i) {
-    const std::string item = kCategories[i];
-    if (item.size() < text.size()) continue;
-    bool prefix = true;
-    for (size_t j = 0; j < text.size() && prefix; ++j) {
-      prefix = fold(item[j]) == fold(text[j]);
-    }
-    if (prefix) return i;
+    if (StartsWithIgnoringCase(kCategories[i], text)) return i;
   }
   return -1;
 }

@@ -1,0 +1,23 @@
+// Whole-file reads and replacing writes. A replacing write goes to a
+// temporary file beside the target, which takes the target's place only once
+// every byte is on disk: a full disk or a crash leaves the old file whole.
+
+#ifndef STATS_CORE_WHOLE_FILE_H_
+#define STATS_CORE_WHOLE_FILE_H_
+
+#include <string>
+#include <string_view>
+
+namespace stats {
+
+// Appends the bytes of `path` to `bytes` until a read comes back short.
+// Returns false when the file cannot be opened.
+bool ReadWholeFile(std::string_view path, std::string* bytes);
+
+// Replaces the contents of `path` with `bytes`. Returns false, leaving the
+// file as it was, when the new contents cannot be written whole.
+bool ReplaceWholeFile(std::string_view path, const std::string& bytes);
+
+}  // namespace stats
+
+#endif  // STATS_CORE_WHOLE_FILE_H_
