@@ -20,6 +20,8 @@ cmake --build build/sanitize -j "$(nproc)"
 
 echo "== Windows tests under Wine"
 export WINEPREFIX=${WINEPREFIX:-$PWD/build/wine-prefix} WINEDEBUG=-all
-[ -d "$WINEPREFIX" ] || wineboot -i >/dev/null 2>&1 || true
-xvfb-run -a -s "-screen 0 1024x768x24" \
-  bash -c 'cd build/win64 && ctest --output-on-failure --timeout 300'
+# The prefix is made under the same display as the tests: Wine's desktop
+# process, started with the prefix, keeps the display it was started with.
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  wineboot -i >/dev/null 2>&1; wineserver -w
+  cd build/win64 && ctest --output-on-failure --timeout 300'
