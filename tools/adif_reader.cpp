@@ -60,8 +60,8 @@ class Parser {
     return true;
   }
 
-  std::string TakeValue(size_t length) {
-    std::string value(data_.substr(at_, length));
+  std::string_view TakeValue(size_t length) {
+    const std::string_view value = data_.substr(at_, length);
     at_ += length;
     return value;
   }
@@ -106,8 +106,8 @@ bool AdifRecord::Has(std::string_view name) const {
   return false;
 }
 
-void AdifRecord::Add(std::string name, std::string value) {
-  fields_.emplace_back(std::move(name), std::move(value));
+void AdifRecord::Add(std::string name, std::string_view value) {
+  fields_.emplace_back(std::move(name), value);
 }
 
 std::string AdifError::ToString() const {

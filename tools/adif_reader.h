@@ -17,16 +17,18 @@
 
 namespace zelmar {
 
+// One record's fields. Values are views into the data that was read, which
+// must outlive the record.
 class AdifRecord {
  public:
   // Returns the value of field `name` (upper case), or "" when absent.
   std::string_view Get(std::string_view name) const;
   bool Has(std::string_view name) const;
-  void Add(std::string name, std::string value);
+  void Add(std::string name, std::string_view value);
   size_t size() const { return fields_.size(); }
 
  private:
-  std::vector<std::pair<std::string, std::string>> fields_;
+  std::vector<std::pair<std::string, std::string_view>> fields_;
 };
 
 struct AdifError {
@@ -41,8 +43,9 @@ struct AdifError {
 // Called now and then with the bytes read so far.
 using AdifProgress = std::function<void(size_t done, size_t total)>;
 
-// Reads every record of `data`. Returns false and fills `error` on
-// malformed input; the records read before the fault are kept.
+// Reads every record of `data`, whose bytes the records then refer to.
+// Returns false and fills `error` on malformed input; the records read
+// before the fault are kept.
 bool ReadAdif(std::string_view data, std::vector<AdifRecord>* records,
               AdifError* error, const AdifProgress& progress = {});
 

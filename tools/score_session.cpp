@@ -47,6 +47,12 @@ std::string RejectionReason(const stats::HostQso& q) {
          "\" is not a KDA code";
 }
 
+long TourOf(const COleDateTime& time) {
+  const auto t = stats::ToCalendar(time);
+  if (!t) return kNoTour;
+  return stats::DayNumber(t->year, t->month, t->day) * 24 + t->hour;
+}
+
 }  // namespace
 
 std::string OwnCallOf(const std::vector<AdifRecord>& records) {
@@ -66,6 +72,7 @@ SessionResult RunSession(const std::vector<AdifRecord>& records,
   stats::HostResetStats(options.own_call, options.cabrillo ? 1 : 0);
 
   SessionResult result;
+  result.records = records.size();
   std::vector<size_t> record_of_stored;  // store position -> record number
   const stats::ContestState& state = stats::InspectState();
   for (size_t i = 0; i < records.size(); ++i) {
@@ -91,7 +98,10 @@ SessionResult RunSession(const std::vector<AdifRecord>& records,
     outcome.accepted = stats::HostAddData(q) == 1;
     if (!outcome.accepted) outcome.reason = RejectionReason(q);
     if (state.store.size() > stored_before) record_of_stored.push_back(i + 1);
-    result.qsos.push_back(std::move(outcome));
+    if (outcome.accepted) result.tours[TourOf(q.time)][q.band] += 1;
+    if (outcome.repeat || !outcome.accepted) {
+      result.findings.push_back(std::move(outcome));
+    }
   }
   stats::OverrideClock(nullptr);
 

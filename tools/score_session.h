@@ -5,6 +5,8 @@
 #ifndef TOOLS_SCORE_SESSION_H_
 #define TOOLS_SCORE_SESSION_H_
 
+#include <climits>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,6 +27,7 @@ struct SessionOptions {
   StationOptions station;
 };
 
+// A QSO the tour rule refused or the plug-in rejected (or both).
 struct QsoOutcome {
   size_t record = 0;  // 1-based, in file order
   stats::HostQso qso;
@@ -36,8 +39,15 @@ struct QsoOutcome {
   COleDateTime earlier_time{0.0, COleDateTime::kInvalid};
 };
 
+// Accepted QSOs per tour and band. A tour is numbered by its hour since the
+// OLE epoch (day number * 24 + hour); kNoTour holds QSOs without a date.
+using TourCounts = std::map<long, std::map<std::string, int>>;
+constexpr long kNoTour = LONG_MIN;
+
 struct SessionResult {
-  std::vector<QsoOutcome> qsos;
+  size_t records = 0;
+  std::vector<QsoOutcome> findings;  // in file order
+  TourCounts tours;
   std::string summary;  // as GetResult0 returns it
   int score = 0;        // the score, also when the Cabrillo flag gave -1
   std::string report_file;

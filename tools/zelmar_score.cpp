@@ -11,7 +11,6 @@
 #include <iostream>
 #include <map>
 #include <set>
-#include <sstream>
 
 #include "stats/core/ole_date.h"
 #include "tools/adif_reader.h"
@@ -111,25 +110,25 @@ void ShowProgress(size_t done, size_t total) {
 }
 
 void PrintTourTable(const SessionResult& r) {
-  std::map<std::string, std::map<std::string, int>> per_hour;
   std::set<std::string> bands;
-  for (const QsoOutcome& q : r.qsos) {
-    if (!q.accepted) continue;
-    const auto t = stats::ToCalendar(q.qso.time);
-    char hour[32] = "no date";
-    if (t) {
-      std::snprintf(hour, sizeof hour, "%04d-%02d-%02d %02dz", t->year,
-                    t->month, t->day, t->hour);
-    }
-    per_hour[hour][q.qso.band] += 1;
-    bands.insert(q.qso.band);
+  for (const auto& tour : r.tours) {
+    for (const auto& band : tour.second) bands.insert(band.first);
   }
   std::vector<std::string> lines;
   std::string header = "Tour (UTC)";
   for (const std::string& b : bands) header += "\t" + b;
   lines.push_back(header);
-  for (const auto& [hour, counts] : per_hour) {
-    std::string line = hour;
+  for (const auto& [tour, counts] : r.tours) {
+    std::string line = "no date";
+    const long day = tour >= 0 ? tour / 24 : -((23 - tour) / 24);
+    const auto t = stats::ToCalendar(
+        COleDateTime{static_cast<double>(day), COleDateTime::kValid});
+    if (tour != kNoTour && t) {
+      char hour[32];
+      std::snprintf(hour, sizeof hour, "%04d-%02d-%02d %02ldz", t->year,
+                    t->month, t->day, tour - day * 24);
+      line = hour;
+    }
     for (const std::string& b : bands) {
       const auto found = counts.find(b);
       line += "\t" + std::to_string(found == counts.end() ? 0 : found->second);
@@ -141,12 +140,12 @@ void PrintTourTable(const SessionResult& r) {
 
 void PrintFindings(const SessionResult& r) {
   size_t repeats = 0, rejected = 0;
-  for (const QsoOutcome& q : r.qsos) {
+  for (const QsoOutcome& q : r.findings) {
     repeats += q.repeat;
     rejected += !q.accepted;
   }
   std::cout << "Refused by the tour rule (" << repeats << ")\n";
-  for (const QsoOutcome& q : r.qsos) {
+  for (const QsoOutcome& q : r.findings) {
     if (!q.repeat) continue;
     std::cout << "  #" << q.record << " " << ShortTime(q.qso.time) << " "
               << q.qso.worked_call << " " << q.qso.band << " " << q.qso.mode
@@ -155,7 +154,7 @@ void PrintFindings(const SessionResult& r) {
               << Cp1251ToUtf8(q.repeat_message) << "\n";
   }
   std::cout << "\nRejected QSOs (" << rejected << ")\n";
-  for (const QsoOutcome& q : r.qsos) {
+  for (const QsoOutcome& q : r.findings) {
     if (q.accepted) continue;
     std::cout << "  #" << q.record << " " << ShortTime(q.qso.time) << " "
               << q.qso.worked_call << ": " << q.reason << "\n";
@@ -173,15 +172,17 @@ int Main(int argc, char** argv) {
   if (options.log_path.empty()) {
     data = std::string(SampleLog());
   } else {
-    std::ifstream in(options.log_path, std::ios::binary);
+    std::ifstream in(options.log_path, std::ios::binary | std::ios::ate);
+    if (in) {
+      data.resize(static_cast<size_t>(in.tellg()));
+      in.seekg(0);
+      in.read(data.data(), static_cast<std::streamsize>(data.size()));
+    }
     if (!in) {
       std::cerr << "zelmar-score: cannot read " << options.log_path << ": "
                 << std::strerror(errno) << "\n";
       return 1;
     }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    data = bytes.str();
     source = options.log_path;
   }
 

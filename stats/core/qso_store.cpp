@@ -7,6 +7,8 @@
 #include <cstring>
 #include <string>
 
+#include "stats/core/print_scan.h"
+
 namespace stats {
 namespace {
 
@@ -23,8 +25,8 @@ uint32_t Mix(uint32_t hash, uint32_t value) {
   return hash;
 }
 
-uint32_t MatchPrint(std::string_view call, uint32_t band, uint32_t mode) {
-  return Mix(Mix(Fnv1a(call), band), mode);
+Print MatchPrint(std::string_view call, uint32_t band, uint32_t mode) {
+  return ToPrint(Mix(Mix(Fnv1a(call), band), mode));
 }
 
 std::string PackTexts(const QsoRecord& r) {
@@ -37,9 +39,9 @@ std::string PackTexts(const QsoRecord& r) {
   return packed;
 }
 
-uint32_t RecordPrint(std::string_view packed, int32_t frequency_khz,
-                     const COleDateTime& time, uint32_t band, uint32_t mode,
-                     uint32_t kda_key) {
+Print RecordPrint(std::string_view packed, int32_t frequency_khz,
+                  const COleDateTime& time, uint32_t band, uint32_t mode,
+                  uint32_t kda_key) {
   uint32_t hash = Fnv1a(packed);
   hash = Mix(hash, static_cast<uint32_t>(frequency_khz));
   uint64_t bits;
@@ -47,7 +49,7 @@ uint32_t RecordPrint(std::string_view packed, int32_t frequency_khz,
   hash = Mix(hash, static_cast<uint32_t>(bits));
   hash = Mix(hash, static_cast<uint32_t>(bits >> 32));
   hash = Mix(hash, static_cast<uint32_t>(time.m_status));
-  return Mix(Mix(Mix(hash, band), mode), kda_key);
+  return ToPrint(Mix(Mix(Mix(hash, band), mode), kda_key));
 }
 
 // Takes the next zero-terminated text of a packed block.
@@ -109,11 +111,12 @@ size_t QsoStore::FindEqualPacked(const QsoRecord& record,
       key == StringPool::kNone) {
     return npos;
   }
-  const uint32_t print =
+  const Print print =
       RecordPrint(packed, record.frequency_khz, record.time, band, mode, key);
-  const uint32_t* prints = record_prints_.data();
-  for (size_t i = 0, n = record_prints_.size(); i < n; ++i) {
-    if (prints[i] != print) continue;
+  const Print* prints = record_prints_.data();
+  const size_t n = record_prints_.size();
+  for (size_t i = FindPrint(prints, 0, n, print); i < n;
+       i = FindPrint(prints, i + 1, n, print)) {
     const Slot& s = slots_[i];
     if (s.band == band && s.mode == mode && s.kda_key == key &&
         s.frequency_khz == record.frequency_khz &&
@@ -132,10 +135,11 @@ size_t QsoStore::FindMatch(std::string_view call, std::string_view band,
   if (band_id == StringPool::kNone || mode_id == StringPool::kNone) {
     return npos;
   }
-  const uint32_t print = MatchPrint(call, band_id, mode_id);
-  const uint32_t* prints = match_prints_.data();
-  for (size_t i = from, n = match_prints_.size(); i < n; ++i) {
-    if (prints[i] != print) continue;
+  const Print print = MatchPrint(call, band_id, mode_id);
+  const Print* prints = match_prints_.data();
+  const size_t n = match_prints_.size();
+  for (size_t i = FindPrint(prints, from, n, print); i < n;
+       i = FindPrint(prints, i + 1, n, print)) {
     const Slot& s = slots_[i];
     if (s.band == band_id && s.mode == mode_id &&
         std::string_view(s.texts.get()) == call) {
@@ -183,8 +187,8 @@ void QsoStore::RemoveAt(size_t index) {
 
 void QsoStore::Clear() {
   std::vector<Slot>().swap(slots_);
-  std::vector<uint32_t>().swap(match_prints_);
-  std::vector<uint32_t>().swap(record_prints_);
+  std::vector<Print>().swap(match_prints_);
+  std::vector<Print>().swap(record_prints_);
   tally_.Clear();
   bands_.Clear();
   modes_.Clear();
@@ -200,7 +204,7 @@ TallyEntry QsoStore::TallyOf(const Slot& slot) const {
 size_t QsoStore::MemoryBytes() const {
   size_t bytes =
       slots_.capacity() * sizeof(Slot) +
-      (match_prints_.capacity() + record_prints_.capacity()) * sizeof(uint32_t);
+      (match_prints_.capacity() + record_prints_.capacity()) * sizeof(Print);
   for (const Slot& s : slots_) bytes += s.texts_size;
   return bytes;
 }

@@ -3,7 +3,7 @@
 // Every search is a linear scan in store order and the first match wins, as
 // the host expects. Records are kept compact and contiguous: the texts that
 // repeat (band, mode, multiplier key) are interned, the rest of a record's
-// texts share one allocation, and each search first compares a 32-bit
+// texts share one allocation, and each search first compares a 16-bit
 // fingerprint held in an array of its own before it looks at any text.
 
 #ifndef STATS_CORE_QSO_STORE_H_
@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "stats/core/band_tally.h"
+#include "stats/core/print_scan.h"
 #include "stats/core/qso_record.h"
 #include "stats/core/string_pool.h"
 
@@ -95,8 +96,8 @@ class QsoStore {
   StringPool modes_;
   StringPool keys_;
   std::vector<Slot> slots_;
-  std::vector<uint32_t> match_prints_;   // call, band and mode
-  std::vector<uint32_t> record_prints_;  // every field
+  std::vector<Print> match_prints_;   // call, band and mode
+  std::vector<Print> record_prints_;  // every field
   BandTally tally_;
 };
 
