@@ -19,12 +19,16 @@ bool ReadWholeFile(std::string_view path, std::string* bytes) {
   return true;
 }
 
-bool ReplaceWholeFile(std::string_view path, const std::string& bytes) {
+bool ReplaceWholeFile(std::string_view path,
+                      std::initializer_list<std::string_view> pieces) {
   const std::string temporary = std::string(path) + ".tmp";
   std::FILE* file = os::OpenFile(temporary, "wb");
   if (file == nullptr) return false;
-  const bool written =
-      std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  bool written = true;
+  for (std::string_view piece : pieces) {
+    written = written &&
+              std::fwrite(piece.data(), 1, piece.size(), file) == piece.size();
+  }
   const bool closed = std::fclose(file) == 0;
   if (written && closed && os::MoveOver(temporary, path)) return true;
   os::RemoveFile(temporary);

@@ -5,6 +5,7 @@
 #ifndef STATS_CORE_WHOLE_FILE_H_
 #define STATS_CORE_WHOLE_FILE_H_
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -14,9 +15,11 @@ namespace stats {
 // Returns false when the file cannot be opened.
 bool ReadWholeFile(std::string_view path, std::string* bytes);
 
-// Replaces the contents of `path` with `bytes`. Returns false, leaving the
-// file as it was, when the new contents cannot be written whole.
-bool ReplaceWholeFile(std::string_view path, const std::string& bytes);
+// Replaces the contents of `path` with the pieces, one after the other.
+// Returns false, leaving the file as it was, when the new contents cannot be
+// written whole.
+bool ReplaceWholeFile(std::string_view path,
+                      std::initializer_list<std::string_view> pieces);
 
 }  // namespace stats
 

@@ -1,10 +1,11 @@
-// The log is assembled in memory and replaces the old one only once it has
-// been written whole: a full disk or a crash midway leaves the previous log
+// The log is written piece by piece and replaces the old one only once it
+// has been written whole: a full disk or a crash midway leaves the previous log
 // as it was.
 
 #include "stats/results/cabrillo.h"
 
 #include <cstdio>
+#include <iterator>
 #include <vector>
 
 #include "stats/core/ole_date.h"
@@ -35,6 +36,25 @@ const HeaderRow kHeaderRows[] = {
     {"OPERATORS: ", RowValue::kField, &LogHeader::operators},
     {"EMAIL: ", RowValue::kField, &LogHeader::email},
     {"SOAPBOX: ", RowValue::kField, &LogHeader::soap_box},
+};
+
+// The QSO line, "QSO: %5i %2s %s %-13s %-3s %-6s %-13s %-3s %s": each
+// column's least width and alignment. A longer value widens the line.
+struct QsoColumn {
+  size_t width;
+  bool right_aligned;
+};
+
+constexpr QsoColumn kQsoColumns[] = {
+    {5, true},    // frequency in kHz
+    {2, true},    // mode
+    {0, false},   // date and time
+    {13, false},  // own call sign
+    {3, false},   // RST sent
+    {6, false},   // exchange sent
+    {13, false},  // call sign worked
+    {3, false},   // RST received
+    {0, false},   // exchange received
 };
 
 std::string DateTimeField(const COleDateTime& time) {
@@ -84,41 +104,40 @@ void AddCabrilloLine(LogHeader& header, std::string_view worked_call,
                      std::string_view exchange_sent,
                      std::string_view rst_received,
                      std::string_view exchange_received) {
-  std::string line = "QSO: ";
-  AppendRight(line, std::to_string(frequency_khz), 5);
-  line.push_back(' ');
-  AppendRight(line, cabrillo_mode, 2);
-  line.push_back(' ');
-  line.append(DateTimeField(time)).push_back(' ');
-  AppendLeft(line, header.call_sign, 13);
-  line.push_back(' ');
-  AppendLeft(line, rst_sent, 3);
-  line.push_back(' ');
-  AppendLeft(line, exchange_sent, 6);
-  line.push_back(' ');
-  AppendLeft(line, worked_call, 13);
-  line.push_back(' ');
-  AppendLeft(line, rst_received, 3);
-  line.push_back(' ');
-  line.append(exchange_received).append("\r\n");
+  const std::string frequency = std::to_string(frequency_khz);
+  const std::string date_time = DateTimeField(time);
+  const std::string_view values[] = {
+      frequency,     cabrillo_mode, date_time,    header.call_sign, rst_sent,
+      exchange_sent, worked_call,   rst_received, exchange_received};
+  static_assert(std::size(values) == std::size(kQsoColumns), "one per column");
+  std::string line = "QSO:";
+  line.reserve(96);
+  for (size_t i = 0; i < std::size(values); ++i) {
+    line.push_back(' ');
+    if (kQsoColumns[i].right_aligned) {
+      AppendRight(line, values[i], kQsoColumns[i].width);
+    } else {
+      AppendLeft(line, values[i], kQsoColumns[i].width);
+    }
+  }
+  line.append("\r\n");
   header.qso_lines.Append(line);
 }
 
 std::string WriteCabrilloLog(const LogHeader& header, int32_t claimed_score) {
   const std::string file_name = header.file_stem + ".cbr";
-  std::string log = "START-OF-LOG: 2.0\r\n";
+  std::string head = "START-OF-LOG: 2.0\r\n";
   for (const HeaderRow& row : kHeaderRows) {
-    log.append(row.tag);
-    if (row.value == RowValue::kField) log.append(header.*row.field);
+    head.append(row.tag);
+    if (row.value == RowValue::kField) head.append(header.*row.field);
     if (row.value == RowValue::kClaimedScore) {
-      log.append(std::to_string(claimed_score));
+      head.append(std::to_string(claimed_score));
     }
-    log.append("\r\n");
+    head.append("\r\n");
   }
-  log.append(ReadInsertFile());
-  log.append(header.qso_lines.joined());
-  log.append("END-OF-LOG:\r\n");
-  ReplaceWholeFile(file_name, log);
+  const std::string insert = ReadInsertFile();
+  ReplaceWholeFile(
+      file_name, {head, insert, header.qso_lines.joined(), "END-OF-LOG:\r\n"});
   return "File produced: " + file_name;
 }
 

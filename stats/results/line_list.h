@@ -24,9 +24,11 @@ class LineList {
     text_.append(line);
     ends_.push_back(text_.size());
   }
+  // Empties the list; its storage is kept for the next fill, which is
+  // usually as large.
   void Clear() {
-    std::string().swap(text_);
-    std::vector<size_t>().swap(ends_);
+    text_.clear();
+    ends_.clear();
   }
 
  private:

@@ -146,7 +146,8 @@ bool WriteIniValue(const char* section, const char* key, const char* value,
     s->keys.push_back(Key{key, std::string(new_value), true});
   }
 
-  return ReplaceWholeFile(file, Render(sections));
+  const std::string rendered = Render(sections);
+  return ReplaceWholeFile(file, {rendered});
 }
 
 }  // namespace stats
