@@ -186,7 +186,7 @@ void QsoStore::RemoveAt(size_t index) {
 }
 
 void QsoStore::Clear() {
-  std::vector<Slot>().swap(slots_);
+  std::deque<Slot>().swap(slots_);
   std::vector<Print>().swap(match_prints_);
   std::vector<Print>().swap(record_prints_);
   tally_.Clear();
@@ -203,7 +203,7 @@ TallyEntry QsoStore::TallyOf(const Slot& slot) const {
 
 size_t QsoStore::MemoryBytes() const {
   size_t bytes =
-      slots_.capacity() * sizeof(Slot) +
+      slots_.size() * sizeof(Slot) +
       (match_prints_.capacity() + record_prints_.capacity()) * sizeof(Print);
   for (const Slot& s : slots_) bytes += s.texts_size;
   return bytes;

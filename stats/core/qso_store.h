@@ -3,7 +3,8 @@
 // Every search is a linear scan in store order and the first match wins, as
 // the host expects. Records are kept compact and contiguous: the texts that
 // repeat (band, mode, multiplier key) are interned, the rest of a record's
-// texts share one allocation, and each search first compares a 16-bit
+// texts share one allocation, the records sit in small fixed blocks, and
+// each search first compares a 16-bit
 // fingerprint held in an array of its own before it looks at any text.
 
 #ifndef STATS_CORE_QSO_STORE_H_
@@ -11,6 +12,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -95,7 +97,7 @@ class QsoStore {
   StringPool bands_;
   StringPool modes_;
   StringPool keys_;
-  std::vector<Slot> slots_;
+  std::deque<Slot> slots_;  // grows in small blocks: no doubling slack
   std::vector<Print> match_prints_;   // call, band and mode
   std::vector<Print> record_prints_;  // every field
   BandTally tally_;
