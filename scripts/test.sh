@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds every target and runs every test: the
-# native suite (with the check of the 32-bit DLL's export table), the same
-# suite under AddressSanitizer and UndefinedBehaviorSanitizer, and the
-# Windows suite under wine64 with a virtual X display.
+# native suite (with the check of the 32-bit DLL's export table), a smoke
+# run of the benchmark, each fuzz target for a minute, the same suite under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows suite
+# under wine64 with a virtual X display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -10,6 +11,12 @@ scripts/build.sh all
 
 echo "== native tests"
 (cd build/native && ctest --output-on-failure -j "$(nproc)" --timeout 300)
+
+echo "== benchmark smoke run (proves it runs; the figures mean nothing)"
+scripts/bench.sh --smoke >/dev/null
+
+echo "== fuzzing, 60 s per target"
+scripts/fuzz.sh 60
 
 echo "== native tests with sanitizers"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
