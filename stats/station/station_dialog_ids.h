@@ -6,6 +6,9 @@
 
 #define IDD_STATION 101
 #define RT_DIALOG_INIT 240
+// The message the initialisation records send to fill the category list:
+// CB_ADDSTRING, which the resource compiler does not see.
+#define DLG_INIT_ADD_ITEM 0x0143
 #define IDC_SOAPBOX 1001
 #define IDC_ADDRESS 1002
 #define IDC_EMAIL 1004
