@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds one target, or all of them: native | win32 | win64 | all.
-#   native  Linux: libStats.so, zelmar-score, the tests
-#   win32   32-bit Windows: the shipped Stats.dll and Tamrik.exe
-#   win64   64-bit Windows: the same, with the tests that run under Wine
+# Builds one target, or all of them: native | win32 | win64 | package | all.
+#   native   Linux: libStats.so, zelmar-score, the tests
+#   win32    32-bit Windows: the shipped Stats.dll and Tamrik.exe
+#   win64    64-bit Windows: the same, with the tests that run under Wine
+#   package  win32, then dist/zelmar-plugin-win32.zip for the user
 set -euo pipefail
 cd "$(dirname "$0")/.."
 target=${1:-all}
@@ -26,8 +27,12 @@ case $target in
     configure build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
       -DCMAKE_BUILD_TYPE=Release
     cmake --build build/win64 -j "$jobs" ;;
+  package)
+    "$0" win32
+    cmake -DBUILD="$PWD/build/win32" -DSOURCE="$PWD" -P cmake/package.cmake
+    echo "dist/zelmar-plugin-win32.zip" ;;
   all)
-    "$0" win32 && "$0" native && "$0" win64 ;;
+    "$0" package && "$0" native && "$0" win64 ;;
   *)
-    echo "usage: $0 [native|win32|win64|all]" >&2; exit 2 ;;
+    echo "usage: $0 [native|win32|win64|package|all]" >&2; exit 2 ;;
 esac

@@ -18,7 +18,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     >/dev/null 2>&1; wineserver -w
   ZELMAR_SCREENSHOTS=$(winepath -w "'"$shots"'") \
     wine build/win64/tests/windows/windows_tests.exe \
-    --gtest_filter="*OkSavesWhatWasTyped:*CompanionWindow*" >/dev/null'
+    --gtest_filter="*OkSavesWhatWasTyped:*StartsOnTop*" >/dev/null'
 for bmp in "$shots"/*.bmp; do
   convert "$bmp" "docs/$(basename "${bmp%.bmp}").png"
   echo "docs/$(basename "${bmp%.bmp}").png"

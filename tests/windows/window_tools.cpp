@@ -41,10 +41,10 @@ HWND WaitForWindow(const char* window_class, const char* caption,
 
 bool WaitUntilGone(HWND window, int deadline_ms) {
   for (int waited = 0; waited <= deadline_ms; waited += 50) {
-    if (!IsWindow(window)) return true;
+    if (!IsWindow(window) || !IsWindowVisible(window)) return true;
     Sleep(50);
   }
-  return !IsWindow(window);
+  return !IsWindow(window) || !IsWindowVisible(window);
 }
 
 std::string WindowText(HWND window) {

@@ -10,13 +10,14 @@
 
 namespace zelmar_test {
 
-// Waits up to `deadline_ms` for a visible top-level window of this process
-// with the window class `window_class` and the caption `caption`; nullptr
-// when none appears.
+// Waits up to `deadline_ms` for a visible top-level window, of any process,
+// with the window class `window_class` and the caption `caption` (any
+// caption when nullptr); nullptr when none appears.
 HWND WaitForWindow(const char* window_class, const char* caption,
                    int deadline_ms);
 
-// Waits up to `deadline_ms` until `window` is gone; returns true if it went.
+// Waits up to `deadline_ms` until `window` is off the screen (destroyed or
+// hidden); returns true if it went.
 bool WaitUntilGone(HWND window, int deadline_ms);
 
 // Writes the picture of `window` as a 24-bit BMP file.
