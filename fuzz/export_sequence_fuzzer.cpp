@@ -5,15 +5,14 @@
 // every returned text must be terminated where the plug-in says it ends.
 
 #include <fuzzer/FuzzedDataProvider.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <limits>
 #include <string>
 
+#include "fuzz/work_dir.h"
 #include "stats/checks/kda_codes.h"
 #include "stats/host_calls.h"
 #include "stats/plugin.h"
@@ -89,10 +88,7 @@ void CheckInvariants() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  const auto dir = std::filesystem::temp_directory_path() /
-                   ("zelmar-fuzz-" + std::to_string(getpid()));
-  std::filesystem::create_directories(dir / "Plugins");
-  std::filesystem::current_path(dir);
+  zelmar_fuzz::EnterFreshWorkDir("export_sequence");
   return 0;
 }
 

@@ -2,13 +2,12 @@
 // reads back as written (less trailing blanks), whatever the file held.
 
 #include <fuzzer/FuzzedDataProvider.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
+#include "fuzz/work_dir.h"
 #include "stats/station/private_profile.h"
 
 namespace {
@@ -26,10 +25,7 @@ std::string Name(FuzzedDataProvider& in) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  const auto dir = std::filesystem::temp_directory_path() /
-                   ("zelmar-fuzz-ini-" + std::to_string(getpid()));
-  std::filesystem::create_directories(dir / "Plugins");
-  std::filesystem::current_path(dir);
+  zelmar_fuzz::EnterFreshWorkDir("ini");
   return 0;
 }
 
